@@ -34,6 +34,7 @@ private slots:
     void sameLinkSamePage();
     void typedResultIsReplaced();
     void copiedPageIsExact();
+    void pastedLongLinkIsPlacedWhole();
 
 private:
     QLineEdit *edit2() const { return m_form->findChild<QLineEdit *>(QStringLiteral("Edit2")); }
@@ -163,6 +164,18 @@ void tst_Unit1::copiedPageIsExact()
     QTest::keySequence(memo1(), QKeySequence::SelectAll);
     QTest::keySequence(memo1(), QKeySequence::Copy);
     QCOMPARE(QApplication::clipboard()->text(), expected);
+}
+
+void tst_Unit1::pastedLongLinkIsPlacedWhole()
+{
+    // Far past QLineEdit's default limit of 32767 characters, which would cut it silently.
+    const QString link = QStringLiteral("http://shop.example/") + QString(40000, QLatin1Char('a'));
+    QApplication::clipboard()->setText(link);
+    edit2()->setFocus();
+    QTest::keySequence(edit2(), QKeySequence::SelectAll);
+    QTest::keySequence(edit2(), QKeySequence::Paste);
+    QCOMPARE(edit2()->text(), link);
+    QCOMPARE(result(), Page(link));
 }
 
 QTEST_MAIN(tst_Unit1)
