@@ -1,11 +1,6 @@
-#include "Unit1.h"
-
-#include <QApplication>
+#include "Program.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    TForm1 window;
-    window.show();
-    return app.exec();
+    return brevasto::RunProgram(argc, argv);
 }

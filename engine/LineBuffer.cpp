@@ -20,6 +20,12 @@ const std::string &LineBufferSlots::operator[](int slot) const
     return const_cast<LineBufferSlots &>(*this)[slot];
 }
 
+void LineBufferSlots::Release()
+{
+    for (std::string &slot : m_slots)
+        std::string().swap(slot);
+}
+
 namespace {
 
 // Position (from 1) of the first exact occurrence of `pattern` in `text`, 0 if none;

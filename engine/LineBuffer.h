@@ -20,6 +20,9 @@ public:
     std::string &operator[](int slot);
     const std::string &operator[](int slot) const;
 
+    // Gives back the memory of every slot's text; each slot is empty afterwards.
+    void Release();
+
 private:
     std::array<std::string, LastSlot> m_slots;
 };

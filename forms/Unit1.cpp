@@ -1,7 +1,12 @@
 #include "Unit1.h"
 
+#include "Fonts.h"
+#include "Keyboard.h"
 #include "Page.h"
+#include "Shell.h"
 #include "WebAddresses.h"
+
+#include <QIcon>
 
 TForm1 *Form1 = nullptr;
 
@@ -12,33 +17,89 @@ QString FromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The outer size as designed, frame and title bar included, and the least client area
+// that shows every control without scroll bars.
+constexpr QSize DesignedOuterSize(610, 485);
+constexpr QSize ControlsExtent(601, 449);
+
 } // namespace
 
-TForm1::TForm1(QWidget *parent)
-    : QWidget(parent)
+TForm1::TForm1(TForm1 *&reference)
+    : m_reference(reference)
 {
-    Form1 = this;
+    reference = this;
     setupUi(this);
-    move(253, 147);
 
-    // The initial link is in place before the field reports changes, so starting the
-    // program generates nothing.
+    brevasto::ApplyClassicMetrics(this);
+    // Plain sans-serif families of about the designed width first, narrower ones after,
+    // so that every caption keeps its room.
+    brevasto::SubstituteMissingFont(
+        this, QStringLiteral("MS Sans Serif"),
+        {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+         QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans Narrow"),
+         QStringLiteral("DejaVu Sans Condensed")});
+    BitBtn1->setIcon(QIcon(QStringLiteral(":/resources/help.png")));
+    BitBtn1->setIconSize(QSize(18, 18));
+    move(253, 147);
+    resize(DesignedOuterSize);
+
+    // The initial texts are in place before the link field reports changes, so building
+    // the window generates nothing.
     Edit1->setText(FromUtf8(brevasto::web::MakerSite));
     Edit2->setText(FromUtf8(brevasto::web::ExampleAffiliateLink));
+    Edit1->home(false);
+    Edit2->home(false);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(BitBtn1); });
     connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(Edit2); });
+    connect(Label2, &brevasto::Label::clicked, this, [this] { Label2Click(Label2); });
+    connect(Image1, &brevasto::Image::clicked, this, [this] { Label2Click(Image1); });
+    connect(Label1, &brevasto::Label::clicked, this, [this] { Label1Click(Label1); });
+
+    brevasto::WindowKeyboard::Install(this);
+    BitBtn1->setFocus();
 
     FormCreate(this);
 }
 
 TForm1::~TForm1()
 {
-    if (Form1 == this)
-        Form1 = nullptr;
+    if (m_reference == this)
+        m_reference = nullptr;
+}
+
+bool TForm1::event(QEvent *event)
+{
+    // The frame is the window manager's, known only once the window is shown: then the
+    // client area is sized so that the whole window has its designed size, but never
+    // smaller than the controls.
+    if (!m_sized && (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        if (event->type() == QEvent::WindowActivate)
+            m_sized = true;
+        resize((DesignedOuterSize - frame).expandedTo(ControlsExtent));
+    }
+    return QWidget::event(event);
 }
 
 void TForm1::FormCreate(QObject *)
 {
     Form1->setWindowTitle(QStringLiteral("Brevasto"));
+}
+
+void TForm1::BitBtn1Click(QObject *)
+{
+    brevasto::OpenInBrowser(FromUtf8(brevasto::web::HelpPage));
+}
+
+void TForm1::Label1Click(QObject *)
+{
+    brevasto::OpenInBrowser(FromUtf8(brevasto::web::MakerSite));
+}
+
+void TForm1::Label2Click(QObject *)
+{
+    brevasto::OpenInBrowser(FromUtf8(brevasto::web::ExampleAffiliateLink));
 }
 
 void TForm1::Edit2Change(QObject *)

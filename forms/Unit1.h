@@ -10,13 +10,24 @@ class TForm1 : public QWidget, public Ui::TForm1
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    // Stores itself in `reference` before it builds its controls.
+    explicit TForm1(TForm1 *&reference);
     ~TForm1() override;
 
     void FormCreate(QObject *Sender);
+    void BitBtn1Click(QObject *Sender);
     // Rebuilds the whole result from the template and the link, after every change of
     // the link, while the PHP page type is chosen.
     void Edit2Change(QObject *Sender);
+    void Label2Click(QObject *Sender);
+    void Label1Click(QObject *Sender);
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    TForm1 *&m_reference;
+    bool m_sized = false;
 };
 
 // The one main window, from the moment it is allocated until it is destroyed.

@@ -6,6 +6,9 @@
 #include <QtNetwork>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -100,6 +103,8 @@ void tst_PhpPage::initTestCase()
         finder.close();
 
         m_php.setProcessChannelMode(QProcess::MergedChannels);
+        // The server goes with us even when a failed test ends this process abruptly.
+        m_php.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_php.start(php, {QStringLiteral("-n"), QStringLiteral("-S"),
                           QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("-t"), m_root.path()});
         QVERIFY2(m_php.waitForStarted(WaitMs), qPrintable(m_php.errorString()));

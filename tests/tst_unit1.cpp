@@ -1,6 +1,7 @@
 // The main window as the user meets it: keys typed into the link field, the page read
 // back from the result area.
 
+#include "JpegPicture.h"
 #include "Unit1.h"
 #include "WebAddresses.h"
 
@@ -45,11 +46,13 @@ private:
     }
 
     TForm1 *m_form = nullptr;
+    brevasto::JpegPictureKind m_jpeg;
 };
 
 void tst_Unit1::init()
 {
-    m_form = new TForm1;
+    new TForm1(Form1);
+    m_form = Form1;
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form));
     QVERIFY(edit2());
