@@ -40,12 +40,13 @@ void CreateMainWindow(Application &app)
 // and the code of the start-up step it came from, and its message.
 void ReportStartupFailure(const QString &module, const void *address)
 {
-    const QString text = QStringLiteral("Exception %1 dans le module %2 à %3.\n%4")
-                             .arg(CurrentExceptionClass(), module,
-                                  QStringLiteral("0x%1").arg(quintptr(address), 0, 16),
-                                  Application::BoxText(ExceptionMessage(std::current_exception())));
+    const QString text =
+        QStringLiteral("Exception %1 dans le module %2 à %3.\n%4")
+            .arg(CurrentExceptionClass(), module, QStringLiteral("0x%1").arg(quintptr(address), 0, 16),
+                 Application::BoxText(ExceptionMessage(std::current_exception())));
     if (QApplication::instance())
-        ShowMessageBox({QStringLiteral("Erreur d'application"), text, QMessageBox::Critical, QMessageBox::Ok});
+        ShowMessageBox(
+            {QStringLiteral("Erreur d'application"), text, QMessageBox::Critical, QMessageBox::Ok});
     else
         std::fprintf(stderr, "Erreur d'application: %s\n", text.toUtf8().constData());
 }

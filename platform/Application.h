@@ -33,8 +33,7 @@ public:
     // `reference` before it builds its controls; if building fails, `reference` is set
     // back to null and the failure passes on. The first window made this way becomes
     // the main window.
-    template <class Form>
-    void CreateForm(Form *&reference)
+    template <class Form> void CreateForm(Form *&reference)
     {
         try {
             new Form(reference);

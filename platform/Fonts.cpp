@@ -1,7 +1,6 @@
 #include "Fonts.h"
 
 #include <QAbstractButton>
-#include <algorithm>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -9,9 +8,10 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyleOptionButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <algorithm>
 
 namespace brevasto {
 
@@ -46,8 +46,8 @@ bool Fits(const QWidget *control)
         option.initFrom(group);
         option.text = group->title();
         option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                           QStyle::SC_GroupBoxLabel, group);
+        const QRect label =
+            group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
         return label.right() < group->width();
     }
     if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {

@@ -3,8 +3,8 @@
 #include "Picture.h"
 
 #include <csetjmp>
-#include <new>
 #include <cstdio>
+#include <new>
 #include <stdexcept>
 #include <string>
 

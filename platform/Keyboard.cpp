@@ -21,8 +21,7 @@ void FollowCheck(QRadioButton *radio)
 WindowKeyboard::WindowKeyboard(QWidget *window)
     : QObject(window)
     , m_window(window)
-{
-}
+{}
 
 void WindowKeyboard::Install(QWidget *window)
 {

@@ -14,10 +14,27 @@
 
 namespace brevasto {
 
+namespace {
+
+BrowserHook &Hook()
+{
+    static BrowserHook hook;
+    return hook;
+}
+
+} // namespace
+
+void SetBrowserHook(BrowserHook hook)
+{
+    Hook() = std::move(hook);
+}
+
 #ifdef Q_OS_WIN
 
 void OpenInBrowser(const QString &address)
 {
+    if (Hook())
+        return Hook()(address);
     ShellExecuteA(nullptr, "open", address.toLocal8Bit().constData(), nullptr, "c:/", SW_SHOWNORMAL);
 }
 
@@ -53,6 +70,8 @@ bool OpenWithBrowserVariable(const QString &address)
 
 void OpenInBrowser(const QString &address)
 {
+    if (Hook())
+        return Hook()(address);
     if (!OpenWithBrowserVariable(address))
         QDesktopServices::openUrl(QUrl(address));
 }

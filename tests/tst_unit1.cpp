@@ -1,13 +1,20 @@
 // The main window as the user meets it: keys typed into the link field, the page read
 // back from the result area.
 
+#include "Controls.h"
+#include "Fonts.h"
 #include "JpegPicture.h"
+#include "Shell.h"
 #include "Unit1.h"
 #include "WebAddresses.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -24,8 +31,31 @@ class tst_Unit1 : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
+
+    void geometry_data();
+    void geometry();
+    void firstView();
+    void captionsFitTheirControls();
+    void fontsAndColours_data();
+    void fontsAndColours();
+    void mousePointers();
+    void bannerIsDecoded();
+    void bannerNeedsTheJpegKind();
+    void tabCycle_data();
+    void tabCycle();
+    void keyboardEntrySelectsTheField();
+    void mouseEntryDoesNotSelect();
+    void enterPressesTheFocusedButtonOnly();
+    void accessKey_data();
+    void accessKey();
+    void webLinks_data();
+    void webLinks();
+    void pasteAndSaveDoNothingYet();
+    void scrollBarsFollowTheClientArea_data();
+    void scrollBarsFollowTheClientArea();
 
     void startsWithoutPage();
     void firstKeystrokeBuildsThePage();
@@ -45,12 +75,28 @@ private:
         return memo1()->document()->toRawText().replace(QChar::ParagraphSeparator, "\r\n");
     }
 
+    template <class T = QWidget> T *control(const char *name) const
+    {
+        auto *found = m_form->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+
     TForm1 *m_form = nullptr;
-    brevasto::JpegPictureKind m_jpeg;
+    std::unique_ptr<brevasto::JpegPictureKind> m_jpeg;
+    QStringList m_opened;
 };
+
+void tst_Unit1::initTestCase()
+{
+    brevasto::SetBrowserHook([this](const QString &address) { m_opened += address; });
+}
 
 void tst_Unit1::init()
 {
+    m_opened.clear();
+    m_jpeg = std::make_unique<brevasto::JpegPictureKind>();
     new TForm1(Form1);
     m_form = Form1;
     m_form->show();
@@ -63,6 +109,7 @@ void tst_Unit1::cleanup()
 {
     delete m_form;
     QCOMPARE(Form1, nullptr);
+    m_jpeg.reset();
 }
 
 void tst_Unit1::startsWithoutPage()
@@ -179,6 +226,338 @@ void tst_Unit1::pastedLongLinkIsPlacedWhole()
     QTest::keySequence(edit2(), QKeySequence::Paste);
     QCOMPARE(edit2()->text(), link);
     QCOMPARE(result(), Page(link));
+}
+
+void tst_Unit1::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("rect");
+
+    const auto row = [](const char *name, const char *kind, const char *parent, int x, int y, int w, int h) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(kind)
+                            << QString::fromLatin1(parent) << QRect(x, y, w, h);
+    };
+    row("Image1", "brevasto::Image", "Client", 1, 0, 600, 121);
+    row("Panel1", "brevasto::Panel", "Client", 0, 120, 601, 329);
+    row("Label1", "brevasto::Label", "Panel1", 24, 35, 83, 13);
+    row("Label2", "brevasto::Label", "Panel1", 24, 64, 72, 13);
+    row("Panel2", "brevasto::Panel", "Panel1", 491, 2, 111, 327);
+    row("BitBtn1", "QPushButton", "Panel2", 7, 7, 100, 35);
+    row("BitBtn2", "QPushButton", "Panel2", 8, 49, 100, 35);
+    row("Edit1", "QLineEdit", "Panel1", 112, 32, 361, 21);
+    row("Edit2", "QLineEdit", "Panel1", 112, 59, 361, 21);
+    row("RadioGroup1", "QGroupBox", "Panel1", 24, 84, 449, 93);
+    row("RadioButton1", "QRadioButton", "Panel1", 48, 112, 225, 17);
+    row("RadioButton2", "QRadioButton", "Panel1", 48, 132, 193, 17);
+    row("RadioButton3", "QRadioButton", "Panel1", 48, 152, 113, 17);
+    row("BitBtn3", "QPushButton", "Panel1", 372, 289, 100, 35);
+    row("GroupBox1", "QGroupBox", "Panel1", 24, 178, 449, 109);
+    row("Memo1", "brevasto::Memo", "GroupBox1", 1, 14, 445, 89);
+}
+
+void tst_Unit1::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QString, parent);
+    QFETCH(QRect, rect);
+
+    QWidget *widget = control(name.toLatin1().constData());
+    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), kind);
+    QCOMPARE(widget->parentWidget()->objectName(), parent);
+    QCOMPARE(widget->geometry(), rect);
+}
+
+void tst_Unit1::firstView()
+{
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Brevasto"));
+    // Frame and title bar included, the window stands where and as large as designed,
+    // and its client area still shows every control without scroll bars.
+    QTRY_COMPARE(m_form->frameGeometry(), QRect(253, 147, 610, 485));
+    QVERIFY(m_form->width() >= 601 && m_form->height() >= 449);
+    QCOMPARE(QApplication::focusWidget(), control("BitBtn1"));
+    QCOMPARE(control<QLineEdit>("Edit1")->text(), QString::fromLatin1(brevasto::web::MakerSite));
+    QCOMPARE(control<QLineEdit>("Edit1")->cursorPosition(), 0);
+    QVERIFY(!control<QScrollArea>("ClientArea")->horizontalScrollBar()->isVisible());
+    QVERIFY(!control<QScrollArea>("ClientArea")->verticalScrollBar()->isVisible());
+    // Panel1 lies above the banner's lowest row, and Panel2 above Panel1's right edge.
+    QCOMPARE(control("Client")->childAt(300, 120), control("Panel1"));
+    QCOMPARE(control("Panel1")->childAt(600, 100), control("Panel2"));
+}
+
+void tst_Unit1::captionsFitTheirControls()
+{
+    QVERIFY(brevasto::CaptionsFit(m_form));
+    // The same, measured plainly: a caption's text against its control's width.
+    for (const char *name : {"Label1", "Label2"}) {
+        auto *label = control<QLabel>(name);
+        QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(), name);
+    }
+    for (const char *name : {"RadioButton1", "RadioButton2", "RadioButton3"}) {
+        auto *radio = control<QRadioButton>(name);
+        QVERIFY2(QFontMetrics(radio->font()).horizontalAdvance(radio->text()) + 13 + 4 <= radio->width(),
+                 name);
+    }
+}
+
+void tst_Unit1::fontsAndColours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QColor>("colour");
+
+    const QColor maroon(128, 0, 0);
+    for (const char *name : {"Label1", "Label2", "RadioGroup1", "GroupBox1"})
+        QTest::newRow(name) << QString::fromLatin1(name) << true << int(QPalette::WindowText) << maroon;
+    for (const char *name : {"RadioButton1", "RadioButton2", "RadioButton3", "BitBtn1", "Edit2"})
+        QTest::newRow(name) << QString::fromLatin1(name) << false << -1 << QColor();
+    QTest::newRow("Memo1") << QStringLiteral("Memo1") << false << int(QPalette::Text) << QColor(Qt::black);
+}
+
+void tst_Unit1::fontsAndColours()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, bold);
+    QFETCH(int, role);
+    QFETCH(QColor, colour);
+
+    QWidget *widget = control(name.toLatin1().constData());
+    QCOMPARE(widget->font().bold(), bold);
+    QCOMPARE(widget->font().pointSize(), 8);
+    QCOMPARE(widget->font().family(), m_form->font().family());
+    if (role >= 0)
+        QCOMPARE(widget->palette().color(QPalette::ColorRole(role)), colour);
+    else
+        QCOMPARE(widget->palette().color(QPalette::WindowText),
+                 m_form->palette().color(QPalette::WindowText));
+    // The panels' background is white, and so is whatever lies on them.
+    QCOMPARE(control("Panel1")->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+void tst_Unit1::mousePointers()
+{
+    for (const char *name : {"Image1", "Label1", "Label2"})
+        QVERIFY2(control(name)->cursor().shape() == Qt::PointingHandCursor, name);
+    for (const char *name : {"Edit1", "Edit2"})
+        QVERIFY2(control(name)->cursor().shape() == Qt::IBeamCursor, name);
+    QCOMPARE(control<QPlainTextEdit>("Memo1")->viewport()->cursor().shape(), Qt::IBeamCursor);
+    for (const char *name : {"Client", "Panel1", "Panel2", "BitBtn1", "BitBtn2", "BitBtn3", "RadioGroup1",
+                             "RadioButton1", "RadioButton2", "RadioButton3", "GroupBox1"})
+        QVERIFY2(control(name)->cursor().shape() == Qt::ArrowCursor, name);
+}
+
+void tst_Unit1::bannerIsDecoded()
+{
+    const QImage banner = control<brevasto::Image>("Image1")->image();
+    QCOMPARE(banner.size(), QSize(600, 119));
+    const QColor top = banner.pixelColor(4, 2);
+    const QColor bottom = banner.pixelColor(4, 117);
+    QVERIFY2(top.red() > top.blue() + 40 && top.red() < 160, qPrintable(top.name())); // brown
+    QVERIFY2(bottom.red() > 230 && bottom.green() > 230 && bottom.blue() > 230, qPrintable(bottom.name()));
+}
+
+void tst_Unit1::bannerNeedsTheJpegKind()
+{
+    delete m_form;
+    m_jpeg.reset();
+    new TForm1(Form1);
+    m_form = Form1;
+    QVERIFY(control<brevasto::Image>("Image1")->image().isNull());
+    QCOMPARE(control<brevasto::Image>("Image1")->picture(), QStringLiteral(":/resources/banner.jpg"));
+}
+
+void tst_Unit1::tabCycle_data()
+{
+    QTest::addColumn<QString>("check");
+    QTest::newRow("php") << "RadioButton1";
+    QTest::newRow("standard") << "RadioButton2";
+    QTest::newRow("java") << "RadioButton3";
+}
+
+void tst_Unit1::tabCycle()
+{
+    QFETCH(QString, check);
+
+    auto *radio = m_form->findChild<QRadioButton *>(check);
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+    QVERIFY(radio->isChecked());
+    control("BitBtn1")->setFocus();
+
+    const QStringList expected{"BitBtn1", "BitBtn2", "Edit1", "Edit2", check, "BitBtn3", "Memo1", "BitBtn1"};
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited += QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+
+    QStringList back{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        back += QApplication::focusWidget()->objectName();
+    }
+    std::reverse(back.begin(), back.end());
+    QCOMPARE(back, expected);
+}
+
+void tst_Unit1::keyboardEntrySelectsTheField()
+{
+    control("BitBtn2")->setFocus();
+    QTest::keyClick(control("BitBtn2"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), control("Edit1"));
+    QCOMPARE(control<QLineEdit>("Edit1")->selectedText(), control<QLineEdit>("Edit1")->text());
+    QTest::keyClick(control("Edit1"), Qt::Key_Tab);
+    QCOMPARE(control<QLineEdit>("Edit2")->selectedText(), control<QLineEdit>("Edit2")->text());
+}
+
+void tst_Unit1::mouseEntryDoesNotSelect()
+{
+    QTest::mouseClick(control("Edit2"), Qt::LeftButton, {}, QPoint(40, 10));
+    QCOMPARE(QApplication::focusWidget(), control("Edit2"));
+    QVERIFY(!control<QLineEdit>("Edit2")->hasSelectedText());
+}
+
+void tst_Unit1::enterPressesTheFocusedButtonOnly()
+{
+    // Right after start the Help button has the focus.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(m_opened, QStringList{QString::fromLatin1(brevasto::web::HelpPage)});
+
+    for (const char *name : {"Edit1", "Edit2", "RadioButton1", "BitBtn2", "BitBtn3"}) {
+        control(name)->setFocus();
+        QTest::keyClick(control(name), Qt::Key_Return);
+        QTest::keyClick(control(name), Qt::Key_Enter);
+    }
+    QCOMPARE(m_opened.size(), 1);
+    QCOMPARE(result(), QString());
+}
+
+void tst_Unit1::accessKey_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("pressesHelp");
+
+    QTest::newRow("Alt+H in the link field") << "Edit2" << int(Qt::AltModifier) << int(Qt::Key_H) << true;
+    QTest::newRow("Alt+H in the result area") << "Memo1" << int(Qt::AltModifier) << int(Qt::Key_H) << true;
+    QTest::newRow("Alt+H on Paste") << "BitBtn2" << int(Qt::AltModifier) << int(Qt::Key_H) << true;
+    QTest::newRow("H on Paste") << "BitBtn2" << int(Qt::NoModifier) << int(Qt::Key_H) << true;
+    QTest::newRow("H on Save To File") << "BitBtn3" << int(Qt::NoModifier) << int(Qt::Key_H) << true;
+    QTest::newRow("H on a radio button") << "RadioButton1" << int(Qt::NoModifier) << int(Qt::Key_H) << true;
+    QTest::newRow("H in the link field") << "Edit2" << int(Qt::NoModifier) << int(Qt::Key_H) << false;
+    QTest::newRow("H in the web site field") << "Edit1" << int(Qt::NoModifier) << int(Qt::Key_H) << false;
+    QTest::newRow("H in the result area") << "Memo1" << int(Qt::NoModifier) << int(Qt::Key_H) << false;
+    QTest::newRow("another letter on Paste") << "BitBtn2" << int(Qt::NoModifier) << int(Qt::Key_P) << false;
+}
+
+void tst_Unit1::accessKey()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, modifiers);
+    QFETCH(int, key);
+    QFETCH(bool, pressesHelp);
+
+    QWidget *target = control(focus.toLatin1().constData());
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_End);
+    const QString link = edit2()->text();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    // Alt+H animates the press before it clicks; nothing pending means nothing pressed.
+    if (pressesHelp)
+        QTRY_COMPARE(m_opened, QStringList{QString::fromLatin1(brevasto::web::HelpPage)});
+    QVERIFY(!control<QPushButton>("BitBtn1")->isDown());
+    QCOMPARE(m_opened.size(), pressesHelp ? 1 : 0);
+    if (focus == "Edit2") {
+        QCOMPARE(edit2()->text(), pressesHelp ? link : link + u'h');
+        QCOMPARE(result().isEmpty(), pressesHelp);
+    } else if (focus != "Memo1") {
+        QCOMPARE(result(), QString());
+    }
+}
+
+void tst_Unit1::webLinks_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("Your Web Site") << "Label1" << QString::fromLatin1(brevasto::web::MakerSite);
+    QTest::newRow("Affiliate Link") << "Label2" << QString::fromLatin1(brevasto::web::ExampleAffiliateLink);
+    QTest::newRow("banner") << "Image1" << QString::fromLatin1(brevasto::web::ExampleAffiliateLink);
+    QTest::newRow("Help") << "BitBtn1" << QString::fromLatin1(brevasto::web::HelpPage);
+}
+
+void tst_Unit1::webLinks()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, address);
+
+    // The addresses are fixed, whatever the fields hold.
+    control<QLineEdit>("Edit1")->setText(QStringLiteral("http://mine.example"));
+    edit2()->setText(QStringLiteral("http://other.example/x"));
+    const QString page = result();
+
+    QWidget *target = control(name.toLatin1().constData());
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(m_opened, QStringList({address, address}));
+    QCOMPARE(result(), page);
+    QCOMPARE(edit2()->text(), QStringLiteral("http://other.example/x"));
+}
+
+void tst_Unit1::pasteAndSaveDoNothingYet()
+{
+    QApplication::clipboard()->setText(QStringLiteral("http://clip.example/"));
+    for (const char *name : {"BitBtn2", "BitBtn3"}) {
+        QTest::mouseClick(control(name), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), control(name));
+    }
+    QCOMPARE(edit2()->text(), QString::fromLatin1(brevasto::web::ExampleAffiliateLink));
+    QCOMPARE(result(), QString());
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("http://clip.example/"));
+    QVERIFY(m_opened.isEmpty());
+}
+
+void tst_Unit1::scrollBarsFollowTheClientArea_data()
+{
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<bool>("vertical");
+
+    QTest::newRow("designed") << QSize(610, 485) << false << false;
+    QTest::newRow("exactly the controls") << QSize(601, 449) << false << false;
+    QTest::newRow("larger") << QSize(900, 700) << false << false;
+    QTest::newRow("one pixel narrower") << QSize(600, 485) << true << false;
+    QTest::newRow("one pixel lower") << QSize(700, 448) << false << true;
+    QTest::newRow("smaller both ways") << QSize(400, 300) << true << true;
+}
+
+void tst_Unit1::scrollBarsFollowTheClientArea()
+{
+    QFETCH(QSize, client);
+    QFETCH(bool, horizontal);
+    QFETCH(bool, vertical);
+
+    auto *area = control<QScrollArea>("ClientArea");
+    m_form->resize(client);
+    QTRY_COMPARE(m_form->size(), client);
+    QTRY_COMPARE(area->horizontalScrollBar()->isVisible(), horizontal);
+    QTRY_COMPARE(area->verticalScrollBar()->isVisible(), vertical);
+
+    // Resizing moves no control; scrolling moves all of them together.
+    QCOMPARE(control("Panel1")->geometry(), QRect(0, 120, 601, 329));
+    const QPoint banner = control("Image1")->mapTo(m_form, QPoint());
+    const QPoint memo = control("Memo1")->mapTo(m_form, QPoint());
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    const QPoint shift(-area->horizontalScrollBar()->value(), -area->verticalScrollBar()->value());
+    QCOMPARE(shift.isNull(), !horizontal && !vertical);
+    QCOMPARE(control("Image1")->mapTo(m_form, QPoint()), banner + shift);
+    QCOMPARE(control("Memo1")->mapTo(m_form, QPoint()), memo + shift);
 }
 
 QTEST_MAIN(tst_Unit1)
