@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/build.sh
-# php-cli serves the generated pages in the tests.
-scripts/deps.sh php-cli
+# php-cli serves the generated pages; Xvfb and xdotool give the window a real X server
+# and a user's clicks and keys.
+scripts/deps.sh php-cli xvfb xdotool
 ctest --test-dir build --output-on-failure
