@@ -68,6 +68,15 @@ void tst_Program::normalLifeAndShutdownOrder()
         QVERIFY(Form1->isVisible());
         sawBanner = Form1->Image1->image().size() == QSize(600, 119);
         QVERIFY(Form1->Memo1->toPlainText().isEmpty()); // nothing generated at start
+        const QIcon icon = QApplication::windowIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+        QImage picture = icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32);
+        QSet<QRgb> colours;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                colours.insert(picture.pixel(x, y));
+        QVERIFY(colours.size() <= 16);
+        QCOMPARE(Form1->windowIcon().cacheKey(), icon.cacheKey()); // no icon of its own
         Form1->Edit2->setText(QStringLiteral("http://shop.example/x"));
         QVERIFY(!brevasto::LineBuffer[1].empty());
 

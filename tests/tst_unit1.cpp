@@ -42,6 +42,7 @@ private slots:
     void fontsAndColours_data();
     void fontsAndColours();
     void mousePointers();
+    void panelsHaveADoubleBevel();
     void bannerIsDecoded();
     void bannerNeedsTheJpegKind();
     void tabCycle_data();
@@ -347,6 +348,32 @@ void tst_Unit1::mousePointers()
     for (const char *name : {"Client", "Panel1", "Panel2", "BitBtn1", "BitBtn2", "BitBtn3", "RadioGroup1",
                              "RadioButton1", "RadioButton2", "RadioButton3", "GroupBox1"})
         QVERIFY2(control(name)->cursor().shape() == Qt::ArrowCursor, name);
+}
+
+void tst_Unit1::panelsHaveADoubleBevel()
+{
+    // Raised outside (shadow on the bottom and right), lowered inside (shadow on the top
+    // and left); the light lines are the button-highlight colour.
+    for (const char *name : {"Panel1", "Panel2"}) {
+        QWidget *panel = control(name);
+        const QImage image = panel->grab().toImage();
+        const QColor light = panel->palette().color(QPalette::Light);
+        const QColor shadow = panel->palette().color(QPalette::Dark);
+        QVERIFY(light != shadow);
+        const int w = image.width(), h = image.height(), x = 40, y = 40;
+        QCOMPARE(image.pixel(x, 0), light.rgb());
+        QCOMPARE(image.pixel(0, y), light.rgb());
+        QCOMPARE(image.pixel(x, h - 1), shadow.rgb());
+        // Panel2 lies over Panel1's right edge, so only Panel2 shows its own.
+        if (panel->objectName() == "Panel2")
+            QCOMPARE(image.pixel(w - 1, y), shadow.rgb());
+        QCOMPARE(image.pixel(x, 1), shadow.rgb());
+        QCOMPARE(image.pixel(1, y), shadow.rgb());
+        QCOMPARE(image.pixel(x, h - 2), light.rgb());
+        if (panel->objectName() == "Panel2")
+            QCOMPARE(image.pixel(w - 2, y), light.rgb());
+        QCOMPARE(image.pixel(10, 250), qRgb(255, 255, 255)); // the panel's own background
+    }
 }
 
 void tst_Unit1::bannerIsDecoded()
