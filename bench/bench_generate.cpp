@@ -50,10 +50,10 @@ int main()
     const std::string placeholderLink = "http://a/" + std::string(8192, 'b') + "0url0";
 
     std::vector<Row> rows = {
-        {"page, 75-byte link", [&] { Keep(brevasto::MakePhpPage(shortLink)[0].size()); }, {}},
-        {"page, 8 KB link", [&] { Keep(brevasto::MakePhpPage(longLink)[0].size()); }, {}},
-        {"page, 8 KB link of $", [&] { Keep(brevasto::MakePhpPage(specialLink)[0].size()); }, {}},
-        {"page, 8 KB link + 0url0", [&] { Keep(brevasto::MakePhpPage(placeholderLink)[0].size()); }, {}},
+        {"page, 75-byte link", [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, shortLink)[0].size()); }, {}},
+        {"page, 8 KB link", [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, longLink)[0].size()); }, {}},
+        {"page, 8 KB link of $", [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, specialLink)[0].size()); }, {}},
+        {"page, 8 KB link + 0url0", [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, placeholderLink)[0].size()); }, {}},
         {"ReplaceInBuffer alone, 75 B",
          [&] {
              brevasto::LineBuffer[1] = R"(<?php $URL="0url0";)";
@@ -61,7 +61,7 @@ int main()
              Keep(brevasto::LineBuffer[1].size());
          },
          {}},
-        {"page, 1 MB link", [&] { Keep(brevasto::MakePhpPage(hugeLink)[0].size()); }, {}},
+        {"page, 1 MB link", [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, hugeLink)[0].size()); }, {}},
     };
 
     constexpr int rounds = 301;

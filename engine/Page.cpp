@@ -1,7 +1,6 @@
 #include "Page.h"
 
 #include "LineBuffer.h"
-#include "Templates.h"
 
 namespace brevasto {
 
@@ -58,14 +57,93 @@ std::string PhpLink(std::string_view rawLink)
     return placed;
 }
 
+std::string HtmlAttribute(std::string_view text)
+{
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string JsSingleQuoted(std::string_view text)
+{
+    static constexpr std::string_view lineSeparator = "\xE2\x80\xA8";
+    static constexpr std::string_view paragraphSeparator = "\xE2\x80\xA9";
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with(lineSeparator) || rest.starts_with(paragraphSeparator)) {
+            escaped += rest.starts_with(lineSeparator) ? "\\u2028" : "\\u2029";
+            i += lineSeparator.size() - 1;
+            continue;
+        }
+        if (text[i] == '\\' || text[i] == '\'')
+            escaped += '\\';
+        escaped += text[i];
+    }
+    return escaped;
+}
+
+std::string RefreshLink(std::string_view rawLink)
+{
+    std::string link = CleanLink(TrimLink(rawLink));
+    if (link.empty() || (link.front() != '"' && link.front() != '\''))
+        return link;
+    std::string quoted = "\"";
+    for (const char c : link)
+        quoted += c == '"' ? std::string_view("%22") : std::string_view(&c, 1);
+    quoted += '"';
+    return quoted;
+}
+
+std::vector<Placement> PlaceLink(PageType type, std::string_view rawLink)
+{
+    const std::string placeholder(Placeholder);
+    switch (type) {
+    case PageType::Php:
+        return {{placeholder, PhpLink(rawLink)}};
+    case PageType::Standard:
+        return {{placeholder, HtmlAttribute(RefreshLink(rawLink))}};
+    case PageType::Java: {
+        // The placeholder stands in two places that want different writing; each is
+        // found by the template text around it, which no written link can hold.
+        const std::string link = CleanLink(TrimLink(rawLink));
+        return {
+            {"replace('" + placeholder + "')", "replace('" + HtmlAttribute(JsSingleQuoted(link)) + "')"},
+            {"href=\"" + placeholder + "\"", "href=\"" + HtmlAttribute(link) + "\""},
+        };
+    }
+    }
+    return {};
+}
+
 std::vector<std::string> AssemblePage(std::span<const std::string_view> templateLines,
-                                      std::string_view placedLink)
+                                      const std::vector<Placement> &placements)
 {
     const int count = static_cast<int>(templateLines.size());
     for (int slot = 1; slot <= count; ++slot)
         LineBuffer[slot] = templateLines[static_cast<std::size_t>(slot - 1)];
 
-    ReplaceInBuffer(Placeholder, placedLink);
+    for (const Placement &placement : placements)
+        ReplaceInBuffer(placement.pattern, placement.replacement);
 
     std::vector<std::string> page;
     page.reserve(templateLines.size());
@@ -74,9 +152,9 @@ std::vector<std::string> AssemblePage(std::span<const std::string_view> template
     return page;
 }
 
-std::vector<std::string> MakePhpPage(std::string_view rawLink)
+std::vector<std::string> MakePage(PageType type, std::string_view rawLink)
 {
-    return AssemblePage(TemplateLines(PageType::Php), PhpLink(rawLink));
+    return AssemblePage(TemplateLines(type), PlaceLink(type, rawLink));
 }
 
 std::string PageText(const std::vector<std::string> &lines)

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "Templates.h"
+
 namespace brevasto {
 
 // All functions here work on bytes; text from the user arrives as UTF-8, and bytes of
@@ -24,13 +26,39 @@ std::string CleanLink(std::string_view link);
 // `\`, `"` and `$` escaped with a backslash.
 std::string PhpLink(std::string_view rawLink);
 
-// Puts the template's lines into LineBuffer slots 1 to N, replaces the placeholder by
-// `placedLink` in the buffer and returns the page lines, slots 1 to N.
-std::vector<std::string> AssemblePage(std::span<const std::string_view> templateLines,
-                                      std::string_view placedLink);
+// Text as it must be written inside a double-quoted HTML attribute so that the
+// attribute's value is exactly that text: `&`, `"`, `<` and `>` become references.
+std::string HtmlAttribute(std::string_view text);
 
-// The lines of the PHP redirect page for a link as the user typed it.
-std::vector<std::string> MakePhpPage(std::string_view rawLink);
+// Text as it must be written between the quotes of a JavaScript single-quoted string:
+// `\` and `'` are escaped, and so are the line terminators U+2028 and U+2029, which
+// older engines do not accept inside a string.
+std::string JsSingleQuoted(std::string_view text);
+
+// The link as the meta refresh of the standard page must carry it: the browser takes a
+// quote right after "URL=" as the start of a quoted address, so a link that begins with
+// a quote is itself put in double quotes, with each `"` inside it written %22 as the
+// browser would send it anyway.
+std::string RefreshLink(std::string_view rawLink);
+
+// One replacement of a page: `pattern` (the placeholder in its place) by `replacement`.
+struct Placement
+{
+    std::string pattern;
+    std::string replacement;
+};
+
+// Where the link goes in the template of a page type, and how it is written there.
+std::vector<Placement> PlaceLink(PageType type, std::string_view rawLink);
+
+// Puts the template's lines into LineBuffer slots 1 to N, makes each replacement in the
+// buffer in turn and returns the page lines, slots 1 to N.
+std::vector<std::string> AssemblePage(std::span<const std::string_view> templateLines,
+                                      const std::vector<Placement> &placements);
+
+// The lines of the redirect page of a type for a link as the user typed it. The window
+// and the command line both make their pages here.
+std::vector<std::string> MakePage(PageType type, std::string_view rawLink);
 
 // The page as it is handed out: every line followed by CR LF, the last one included.
 std::string PageText(const std::vector<std::string> &lines);

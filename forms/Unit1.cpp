@@ -55,6 +55,12 @@ TForm1::TForm1(TForm1 *&reference)
     connect(Label2, &brevasto::Label::clicked, this, [this] { Label2Click(Label2); });
     connect(Image1, &brevasto::Image::clicked, this, [this] { Label2Click(Image1); });
     connect(Label1, &brevasto::Label::clicked, this, [this] { Label1Click(Label1); });
+    // Choosing a page type rebuilds the result at once, so it always shows the chosen type.
+    for (QRadioButton *type : {RadioButton1, RadioButton2, RadioButton3})
+        connect(type, &QRadioButton::toggled, this, [this, type](bool checked) {
+            if (checked)
+                Edit2Change(type);
+        });
 
     brevasto::WindowKeyboard::Install(this);
     BitBtn1->setFocus();
@@ -104,15 +110,27 @@ void TForm1::Label2Click(QObject *)
 
 void TForm1::Edit2Change(QObject *)
 {
-    if (!RadioButton1->isChecked())
+    const auto type = CheckedPageType();
+    if (!type)
         return;
 
     const QByteArray link = Edit2->text().toUtf8();
     const std::vector<std::string> page =
-        brevasto::MakePhpPage(std::string_view(link.constData(), static_cast<std::size_t>(link.size())));
+        brevasto::MakePage(*type, std::string_view(link.constData(), static_cast<std::size_t>(link.size())));
 
     brevasto::MemoLines result = Memo1->lines();
     result.clear();
     for (const std::string &line : page)
         result.append(FromUtf8(line));
+}
+
+std::optional<brevasto::PageType> TForm1::CheckedPageType() const
+{
+    if (RadioButton1->isChecked())
+        return brevasto::PageType::Php;
+    if (RadioButton2->isChecked())
+        return brevasto::PageType::Standard;
+    if (RadioButton3->isChecked())
+        return brevasto::PageType::Java;
+    return std::nullopt;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Templates.h"
 #include "ui_Unit1.h"
+
+#include <optional>
 
 #include <QWidget>
 
@@ -16,8 +19,8 @@ public:
 
     void FormCreate(QObject *Sender);
     void BitBtn1Click(QObject *Sender);
-    // Rebuilds the whole result from the template and the link, after every change of
-    // the link, while the PHP page type is chosen.
+    // Rebuilds the whole result from the chosen page type's template and the link, after
+    // every change of the link and whenever a page type is chosen.
     void Edit2Change(QObject *Sender);
     void Label2Click(QObject *Sender);
     void Label1Click(QObject *Sender);
@@ -26,6 +29,8 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    std::optional<brevasto::PageType> CheckedPageType() const;
+
     TForm1 *&m_reference;
     bool m_sized = false;
 };

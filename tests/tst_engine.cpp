@@ -86,6 +86,14 @@ private slots:
     void phpLink_data();
     void phpLink();
 
+    void htmlAttribute_data();
+    void htmlAttribute();
+    void jsSingleQuoted_data();
+    void jsSingleQuoted();
+    void refreshLink_data();
+    void refreshLink();
+    void htmlPages_data();
+    void htmlPages();
     void phpPage_data();
     void phpPage();
     void phpPageLeavesOtherSlotsEmpty();
@@ -332,6 +340,126 @@ void tst_Engine::phpLink()
     QCOMPARE(Bytes(PhpLink(View(link))), expected);
 }
 
+void tst_Engine::htmlAttribute_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("plain") << "http://a.example/p?q=1#f"_ba
+                           << "http://a.example/p?q=1#f"_ba;
+    QTest::newRow("ampersand") << "a=1&b=2&amp;"_ba
+                               << "a=1&amp;b=2&amp;amp;"_ba;
+    QTest::newRow("double quote") << "a\"b"_ba
+                                  << "a&quot;b"_ba;
+    QTest::newRow("angle brackets") << "<b>"_ba
+                                    << "&lt;b&gt;"_ba;
+    QTest::newRow("apostrophe and backslash stay") << "it's\\"_ba
+                                                   << "it's\\"_ba;
+}
+
+void tst_Engine::htmlAttribute()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(Bytes(HtmlAttribute(View(text))), expected);
+}
+
+void tst_Engine::jsSingleQuoted_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("plain") << "http://a.example/p?q=1#f"_ba
+                           << "http://a.example/p?q=1#f"_ba;
+    QTest::newRow("apostrophe") << "it's"_ba
+                                << "it\\'s"_ba;
+    QTest::newRow("backslash") << "a\\b\\"_ba
+                               << "a\\\\b\\\\"_ba;
+    QTest::newRow("double quote stays") << "a\"b"_ba
+                                        << "a\"b"_ba;
+    QTest::newRow("line terminators") << "a\xE2\x80\xA8"
+                                         "b\xE2\x80\xA9"
+                                         "c"_ba
+                                      << "a\\u2028b\\u2029c"_ba;
+    QTest::newRow("other non-ASCII stays") << "\xE2\x80\xA7\xC3\xA9"_ba
+                                           << "\xE2\x80\xA7\xC3\xA9"_ba;
+}
+
+void tst_Engine::jsSingleQuoted()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(Bytes(JsSingleQuoted(View(text))), expected);
+}
+
+void tst_Engine::refreshLink_data()
+{
+    QTest::addColumn<QByteArray>("link");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("plain") << " http://a.example/\"x\"'y' "_ba
+                           << "http://a.example/\"x\"'y'"_ba;
+    QTest::newRow("begins with an apostrophe") << "'a\"b'"_ba
+                                               << "\"'a%22b'\""_ba;
+    QTest::newRow("begins with a double quote") << "\t\"a\"b"_ba
+                                                << "\"%22a%22b\""_ba;
+    QTest::newRow("cleaned first") << "a\tb\x01"
+                                      "c"_ba
+                                   << "ab%01c"_ba;
+}
+
+void tst_Engine::refreshLink()
+{
+    QFETCH(QByteArray, link);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(Bytes(RefreshLink(View(link))), expected);
+}
+
+void tst_Engine::htmlPages_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("link");
+    QTest::addColumn<QList<QByteArray>>("changed");
+
+    // The template's lines, with these lines (by index) changed.
+    const QByteArray plain = "http://a.example/x?y=1";
+    QTest::newRow("standard, plain")
+        << int(PageType::Standard) << plain
+        << QList<QByteArray>{"", R"(<META HTTP-EQUIV="refresh" CONTENT="0; URL=http://a.example/x?y=1">)"_ba};
+    QTest::newRow("java, plain")
+        << int(PageType::Java) << plain
+        << QList<QByteArray>{
+               "", "<BODY onLoad=\"document.location.replace('http://a.example/x?y=1')\">"_ba, "", "",
+               "Your browser does not support Javascript - please <a href=\"http://a.example/x?y=1\">click here</a> to load the web page"_ba};
+    const QByteArray hard = " http://a/0url0?a='1'&b=\"2\"\\ ";
+    QTest::newRow("standard, hard")
+        << int(PageType::Standard) << hard
+        << QList<QByteArray>{
+               "",
+               R"(<META HTTP-EQUIV="refresh" CONTENT="0; URL=http://a/0url0?a='1'&amp;b=&quot;2&quot;\">)"_ba};
+    QTest::newRow("java, hard")
+        << int(PageType::Java) << hard
+        << QList<QByteArray>{
+               "",
+               "<BODY onLoad=\"document.location.replace('http://a/0url0?a=\\'1\\'&amp;b=&quot;2&quot;\\\\')\">"_ba,
+               "", "",
+               "Your browser does not support Javascript - please <a href=\"http://a/0url0?a='1'&amp;b=&quot;2&quot;\\\">click here</a> to load the web page"_ba};
+}
+
+void tst_Engine::htmlPages()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, link);
+    QFETCH(QList<QByteArray>, changed);
+
+    QList<QByteArray> expected = Lines(TemplateLines(PageType(type)));
+    for (qsizetype i = 0; i < changed.size(); ++i)
+        if (!changed[i].isEmpty())
+            expected[i] = changed[i];
+    QCOMPARE(Lines(MakePage(PageType(type), View(link))), expected);
+    QCOMPARE(FirstNonEmptySlot(int(expected.size()) + 1), 0);
+}
+
 void tst_Engine::phpPage_data()
 {
     QTest::addColumn<QByteArray>("link");
@@ -360,7 +488,7 @@ void tst_Engine::phpPage()
     QFETCH(QByteArray, link);
     QFETCH(QByteArray, firstLine);
 
-    const auto page = MakePhpPage(View(link));
+    const auto page = MakePage(PageType::Php, View(link));
     const QList<QByteArray> expected{firstLine, R"(header ("Location: $URL");)", "exit();", "?>"};
     QCOMPARE(Lines(page), expected);
 
@@ -371,7 +499,7 @@ void tst_Engine::phpPage()
 
 void tst_Engine::phpPageLeavesOtherSlotsEmpty()
 {
-    MakePhpPage("http://a.example/0url0");
+    MakePage(PageType::Php, "http://a.example/0url0");
     const QByteArray firstLine = R"(<?php $URL="http://a.example/0url0";)";
     QCOMPARE(Bytes(LineBuffer[1]), firstLine);
     QCOMPARE(FirstNonEmptySlot(5), 0);
@@ -379,9 +507,9 @@ void tst_Engine::phpPageLeavesOtherSlotsEmpty()
 
 void tst_Engine::phpPageIsTheSameTwice()
 {
-    const auto first = PageText(MakePhpPage("http://a.example/x"));
-    MakePhpPage("0url00url0");
-    QCOMPARE(Bytes(PageText(MakePhpPage("http://a.example/x"))), Bytes(first));
+    const auto first = PageText(MakePage(PageType::Php, "http://a.example/x"));
+    MakePage(PageType::Php, "0url00url0");
+    QCOMPARE(Bytes(PageText(MakePage(PageType::Php, "http://a.example/x"))), Bytes(first));
 }
 
 QTEST_APPLESS_MAIN(tst_Engine)

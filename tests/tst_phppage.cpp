@@ -2,12 +2,10 @@
 // checks where each one really sends the visitor.
 
 #include "Page.h"
+#include "PhpServer.h"
 
 #include <QtNetwork>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/prctl.h>
 
 using namespace Qt::StringLiterals;
 
@@ -62,13 +60,6 @@ Response Get(quint16 port, const QByteArray &path)
     return response;
 }
 
-bool Listening(quint16 port)
-{
-    QTcpSocket probe;
-    probe.connectToHost(QHostAddress::LocalHost, port);
-    return probe.waitForConnected(200);
-}
-
 } // namespace
 
 class tst_PhpPage : public QObject
@@ -77,59 +68,21 @@ class tst_PhpPage : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
 
     void redirectsToTheLink_data();
     void redirectsToTheLink();
 
 private:
     QTemporaryDir m_root;
-    QProcess m_php;
-    quint16 m_port = 0;
+    PhpServer m_php;
     int m_pages = 0;
 };
 
 void tst_PhpPage::initTestCase()
 {
-    const QString php = QStandardPaths::findExecutable(QStringLiteral("php"));
-    QVERIFY2(!php.isEmpty(), "php is not installed (Debian package php-cli)");
     QVERIFY(m_root.isValid());
-
-    // Another program may take the free port between our look and PHP's bind: try again.
-    for (int attempt = 0; attempt < 5 && m_port == 0; ++attempt) {
-        QTcpServer finder;
-        QVERIFY(finder.listen(QHostAddress::LocalHost, 0));
-        const quint16 port = finder.serverPort();
-        finder.close();
-
-        m_php.setProcessChannelMode(QProcess::MergedChannels);
-        // The server goes with us even when a failed test ends this process abruptly.
-        m_php.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        m_php.start(php, {QStringLiteral("-n"), QStringLiteral("-S"),
-                          QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("-t"), m_root.path()});
-        QVERIFY2(m_php.waitForStarted(WaitMs), qPrintable(m_php.errorString()));
-        QDeadlineTimer deadline(WaitMs);
-        while (!deadline.hasExpired() && m_php.state() == QProcess::Running && !Listening(port))
-            QTest::qWait(50);
-        if (m_php.state() == QProcess::Running && Listening(port))
-            m_port = port;
-        else {
-            m_php.kill();
-            m_php.waitForFinished(WaitMs);
-        }
-    }
-    QVERIFY2(m_port != 0, m_php.readAll().constData());
-}
-
-void tst_PhpPage::cleanupTestCase()
-{
-    if (m_php.state() != QProcess::NotRunning) {
-        m_php.terminate();
-        if (!m_php.waitForFinished(WaitMs)) {
-            m_php.kill();
-            m_php.waitForFinished(WaitMs);
-        }
-    }
+    const QString failure = m_php.start(m_root.path());
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
 void tst_PhpPage::redirectsToTheLink_data()
@@ -183,15 +136,15 @@ void tst_PhpPage::redirectsToTheLink()
     QFETCH(QByteArray, link);
     QFETCH(QByteArray, expected);
 
-    const std::string page = brevasto::PageText(
-        brevasto::MakePhpPage(std::string_view(link.constData(), std::size_t(link.size()))));
+    const std::string page = brevasto::PageText(brevasto::MakePage(
+        brevasto::PageType::Php, std::string_view(link.constData(), std::size_t(link.size()))));
     const QString name = QStringLiteral("go%1.php").arg(++m_pages);
     QFile file(m_root.filePath(name));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(page.data(), qint64(page.size())), qint64(page.size()));
     file.close();
 
-    const Response response = Get(m_port, "/" + name.toLatin1());
+    const Response response = Get(m_php.port(), "/" + name.toLatin1());
     QVERIFY2(response.status == 302, response.raw.left(2000).constData());
     QCOMPARE(response.locations.size(), 1);
     QCOMPARE(response.locations.first(), expected);

@@ -61,8 +61,8 @@ private slots:
     void startsWithoutPage();
     void firstKeystrokeBuildsThePage();
     void deletingEverythingGivesTheEmptyLinkPage();
-    void otherPageTypesLeaveTheResult_data();
-    void otherPageTypesLeaveTheResult();
+    void pageTypes_data();
+    void pageTypes();
     void sameLinkSamePage();
     void typedResultIsReplaced();
     void copiedPageIsExact();
@@ -143,37 +143,57 @@ void tst_Unit1::deletingEverythingGivesTheEmptyLinkPage()
     QCOMPARE(result().size(), 57);
 }
 
-void tst_Unit1::otherPageTypesLeaveTheResult_data()
+void tst_Unit1::pageTypes_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("pageFirst");
+    QTest::addColumn<QString>("page");
 
-    QTest::newRow("standard, empty result") << "RadioButton2" << false;
-    QTest::newRow("java, empty result") << "RadioButton3" << false;
-    QTest::newRow("standard, after a page") << "RadioButton2" << true;
-    QTest::newRow("java, after a page") << "RadioButton3" << true;
+    QTest::newRow("standard")
+        << "RadioButton2"
+        << "<HTML><HEAD><TITLE>your-web-site</TITLE>\r\n"
+           "<META HTTP-EQUIV=\"refresh\" CONTENT=\"0; URL=http://b.example/?a=1&amp;b='2'Z\">\r\n"
+           "</HEAD><BODY></BODY></HTML>\r\n";
+    QTest::newRow("java")
+        << "RadioButton3"
+        << "<HTML><HEAD><TITLE>www.brevasto.example</TITLE></HEAD>\r\n"
+           "<BODY onLoad=\"document.location.replace('http://b.example/?a=1&amp;b=\\'2\\'Z')\">\r\n"
+           "<noscript>\r\n"
+           "<CENTER><BR><BR><BR><BR><BR><BR><BR><BR><BR>\r\n"
+           "Your browser does not support Javascript - please <a "
+           "href=\"http://b.example/?a=1&amp;b='2'Z\">click "
+           "here</a> to load the web page\r\n"
+           "</CENTER>\r\n"
+           "</noscript>\r\n"
+           "</BODY></HTML>\r\n";
 }
 
-void tst_Unit1::otherPageTypesLeaveTheResult()
+void tst_Unit1::pageTypes()
 {
     QFETCH(QString, button);
-    QFETCH(bool, pageFirst);
+    QFETCH(QString, page);
 
-    edit2()->setFocus();
-    QTest::keyClick(edit2(), Qt::Key_End);
-    if (pageFirst)
-        QTest::keyClick(edit2(), Qt::Key_A);
-    const QString before = result();
+    edit2()->setText(QStringLiteral("http://b.example/?a=1&b='2'"));
+    const QString php = result();
+    QVERIFY(php.startsWith(QStringLiteral("<?php")));
 
+    // Choosing a page type rebuilds the result at once from the link as it stands...
     auto *radio = m_form->findChild<QRadioButton *>(button);
     QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
     QVERIFY(radio->isChecked());
     QVERIFY(!m_form->findChild<QRadioButton *>(QStringLiteral("RadioButton1"))->isChecked());
+    QCOMPARE(result(), QString(page).remove(u'Z'));
 
+    // ...every edit of the link then builds that type's page...
     edit2()->setFocus();
-    QTest::keyClicks(edit2(), QStringLiteral("bc"));
+    QTest::keyClick(edit2(), Qt::Key_End);
+    QTest::keyClicks(edit2(), QStringLiteral("Z"));
+    QCOMPARE(result(), page);
+
+    // ...and going back to PHP brings back the PHP page.
     QTest::keyClick(edit2(), Qt::Key_Backspace);
-    QCOMPARE(result(), before);
+    auto *php1 = m_form->findChild<QRadioButton *>(QStringLiteral("RadioButton1"));
+    QTest::mouseClick(php1, Qt::LeftButton, {}, QPoint(6, php1->height() / 2));
+    QCOMPARE(result(), php);
 }
 
 void tst_Unit1::sameLinkSamePage()
