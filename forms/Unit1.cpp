@@ -1,12 +1,19 @@
 #include "Unit1.h"
 
+#include "FileDialog.h"
 #include "Fonts.h"
 #include "Keyboard.h"
+#include "MessageBox.h"
 #include "Page.h"
 #include "Shell.h"
 #include "WebAddresses.h"
 
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QSaveFile>
 
 TForm1 *Form1 = nullptr;
 
@@ -51,6 +58,8 @@ TForm1::TForm1(TForm1 *&reference)
     Edit2->home(false);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(BitBtn1); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(BitBtn2); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(BitBtn3); });
     connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(Edit2); });
     connect(Label2, &brevasto::Label::clicked, this, [this] { Label2Click(Label2); });
     connect(Image1, &brevasto::Image::clicked, this, [this] { Label2Click(Image1); });
@@ -106,6 +115,57 @@ void TForm1::Label1Click(QObject *)
 void TForm1::Label2Click(QObject *)
 {
     brevasto::OpenInBrowser(FromUtf8(brevasto::web::ExampleAffiliateLink));
+}
+
+void TForm1::BitBtn2Click(QObject *)
+{
+    const QString clip = QGuiApplication::clipboard()->text();
+    if (clip.isEmpty())
+        return;
+    // As one edit of the field, so Undo brings the previous link back.
+    Edit2->selectAll();
+    Edit2->insert(clip);
+}
+
+void TForm1::BitBtn3Click(QObject *)
+{
+    const QString caption = windowTitle();
+    const QString page = Memo1->lines().text();
+    if (page.isEmpty()) {
+        brevasto::ShowMessageBox(
+            {caption, QStringLiteral("There is no page to save yet: paste an affiliate link first."),
+             QMessageBox::Information, QMessageBox::Ok});
+        return;
+    }
+
+    const bool php = RadioButton1->isChecked();
+    if (m_saveFolder.isEmpty())
+        m_saveFolder = QDir::homePath();
+    const QString path = brevasto::AskSaveFileName(
+        this, {QStringLiteral("Save Redirect Page"),
+               QDir(m_saveFolder).filePath(php ? QStringLiteral("go.php") : QStringLiteral("go.html")),
+               php ? QStringLiteral("PHP pages (*.php);;All files (*)")
+                   : QStringLiteral("HTML pages (*.html *.htm);;All files (*)")});
+    if (path.isEmpty())
+        return;
+    const QString shown = QDir::toNativeSeparators(path);
+    if (QFileInfo::exists(path)
+        && brevasto::ShowMessageBox(
+               {caption, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(shown),
+                QMessageBox::Question, QMessageBox::Yes | QMessageBox::No})
+               != QMessageBox::Yes)
+        return;
+    m_saveFolder = QFileInfo(path).absolutePath();
+
+    // Written beside the old file and then put in its place, so a failure leaves any
+    // earlier file whole.
+    QSaveFile file(path);
+    const QByteArray bytes = page.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        brevasto::ShowMessageBox({caption,
+                                  QStringLiteral("Could not save %1:\n%2.").arg(shown, file.errorString()),
+                                  QMessageBox::Warning, QMessageBox::Ok});
+    }
 }
 
 void TForm1::Edit2Change(QObject *)

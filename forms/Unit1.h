@@ -24,6 +24,10 @@ public:
     void Edit2Change(QObject *Sender);
     void Label2Click(QObject *Sender);
     void Label1Click(QObject *Sender);
+    // Puts the clipboard's text in place of the link: one change, so one new page.
+    void BitBtn2Click(QObject *Sender);
+    // Saves the result area's text as a file the user chooses.
+    void BitBtn3Click(QObject *Sender);
 
 protected:
     bool event(QEvent *event) override;
@@ -32,6 +36,7 @@ private:
     std::optional<brevasto::PageType> CheckedPageType() const;
 
     TForm1 *&m_reference;
+    QString m_saveFolder; // where the last page was saved, offered for the next one
     bool m_sized = false;
 };
 

@@ -2,8 +2,10 @@
 // back from the result area.
 
 #include "Controls.h"
+#include "FileDialog.h"
 #include "Fonts.h"
 #include "JpegPicture.h"
+#include "MessageBox.h"
 #include "Shell.h"
 #include "Unit1.h"
 #include "WebAddresses.h"
@@ -15,6 +17,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -54,7 +58,14 @@ private slots:
     void accessKey();
     void webLinks_data();
     void webLinks();
-    void pasteAndSaveDoNothingYet();
+    void pasteReplacesTheLink();
+    void pasteWithEmptyClipboardChangesNothing();
+    void save_data();
+    void save();
+    void saveAsksBeforeReplacing_data();
+    void saveAsksBeforeReplacing();
+    void saveFailureIsReported();
+    void saveCancelledOrNothingToSave();
     void scrollBarsFollowTheClientArea_data();
     void scrollBarsFollowTheClientArea();
 
@@ -87,6 +98,7 @@ private:
     TForm1 *m_form = nullptr;
     std::unique_ptr<brevasto::JpegPictureKind> m_jpeg;
     QStringList m_opened;
+    QList<brevasto::MessageBoxRequest> m_boxes;
 };
 
 void tst_Unit1::initTestCase()
@@ -97,6 +109,14 @@ void tst_Unit1::initTestCase()
 void tst_Unit1::init()
 {
     m_opened.clear();
+    m_boxes.clear();
+    // No test may wait on a modal box or dialog: they are answered here unless a test
+    // answers them itself.
+    brevasto::SetMessageBoxHook([this](const brevasto::MessageBoxRequest &request) {
+        m_boxes += request;
+        return QMessageBox::Ok;
+    });
+    brevasto::SetSaveFileHook([](const brevasto::SaveFileRequest &) { return QString(); });
     m_jpeg = std::make_unique<brevasto::JpegPictureKind>();
     new TForm1(Form1);
     m_form = Form1;
@@ -469,6 +489,7 @@ void tst_Unit1::mouseEntryDoesNotSelect()
 
 void tst_Unit1::enterPressesTheFocusedButtonOnly()
 {
+    QApplication::clipboard()->clear();
     // Right after start the Help button has the focus.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(m_opened, QStringList{QString::fromLatin1(brevasto::web::HelpPage)});
@@ -480,6 +501,9 @@ void tst_Unit1::enterPressesTheFocusedButtonOnly()
     }
     QCOMPARE(m_opened.size(), 1);
     QCOMPARE(result(), QString());
+    // Only the two presses of Save To File answered, each telling there is no page yet.
+    QCOMPARE(m_boxes.size(), 2);
+    QCOMPARE(m_boxes[0].icon, QMessageBox::Information);
 }
 
 void tst_Unit1::accessKey_data()
@@ -556,17 +580,178 @@ void tst_Unit1::webLinks()
     QCOMPARE(edit2()->text(), QStringLiteral("http://other.example/x"));
 }
 
-void tst_Unit1::pasteAndSaveDoNothingYet()
+void tst_Unit1::pasteReplacesTheLink()
 {
-    QApplication::clipboard()->setText(QStringLiteral("http://clip.example/"));
-    for (const char *name : {"BitBtn2", "BitBtn3"}) {
-        QTest::mouseClick(control(name), Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), control(name));
-    }
+    QApplication::clipboard()->setText(QStringLiteral(" http://clip.example/a?b=1\t"));
+    QSignalSpy changes(edit2(), &QLineEdit::textChanged);
+    QTest::mouseClick(control("BitBtn2"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), control("BitBtn2"));
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(edit2()->text(), QStringLiteral(" http://clip.example/a?b=1\t"));
+    QCOMPARE(result(), Page(QStringLiteral("http://clip.example/a?b=1")));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral(" http://clip.example/a?b=1\t"));
+
+    // The link it replaced is not lost: Undo brings it back.
+    edit2()->setFocus();
+    QTest::keySequence(edit2(), QKeySequence::Undo);
+    QCOMPARE(edit2()->text(), QString::fromLatin1(brevasto::web::ExampleAffiliateLink));
+}
+
+void tst_Unit1::pasteWithEmptyClipboardChangesNothing()
+{
+    QApplication::clipboard()->clear();
+    QSignalSpy changes(edit2(), &QLineEdit::textChanged);
+    QTest::mouseClick(control("BitBtn2"), Qt::LeftButton);
+    QCOMPARE(changes.size(), 0);
     QCOMPARE(edit2()->text(), QString::fromLatin1(brevasto::web::ExampleAffiliateLink));
     QCOMPARE(result(), QString());
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("http://clip.example/"));
-    QVERIFY(m_opened.isEmpty());
+}
+
+namespace {
+
+// Answers the save dialog with paths in turn, and keeps what it was asked.
+struct SaveAnswers
+{
+    QStringList paths;
+    QList<brevasto::SaveFileRequest> asked;
+    QList<brevasto::MessageBoxRequest> boxes;
+    QMessageBox::StandardButton boxAnswer = QMessageBox::Yes;
+
+    SaveAnswers()
+    {
+        brevasto::SetSaveFileHook([this](const brevasto::SaveFileRequest &request) {
+            asked += request;
+            return paths.isEmpty() ? QString() : paths.takeFirst();
+        });
+        brevasto::SetMessageBoxHook([this](const brevasto::MessageBoxRequest &request) {
+            boxes += request;
+            return boxAnswer;
+        });
+    }
+};
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+} // namespace
+
+void tst_Unit1::save_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("php") << "RadioButton1"
+                         << "go.php";
+    QTest::newRow("standard") << "RadioButton2"
+                              << "go.html";
+    QTest::newRow("java") << "RadioButton3"
+                          << "go.html";
+}
+
+void tst_Unit1::save()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, name);
+
+    QTemporaryDir first, second;
+    SaveAnswers answers;
+    answers.paths = {first.filePath(u"a.page"_s), second.filePath(u"b.page"_s)};
+
+    auto *radio = m_form->findChild<QRadioButton *>(type);
+    radio->setChecked(true);
+    edit2()->setText(QStringLiteral("\u00A0http://b.example/?q=\"\u00E9\"&r=1"));
+    const QString page = result();
+    QVERIFY(page.endsWith(u"\r\n"_s));
+
+    QTest::mouseClick(control("BitBtn3"), Qt::LeftButton);
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.asked[0].proposedPath, QDir(QDir::homePath()).filePath(name));
+    QCOMPARE(FileBytes(first.filePath(u"a.page"_s)), page.toUtf8());
+    QVERIFY(answers.boxes.isEmpty());
+
+    // Text the user added to the result area is saved with it; the next dialog opens
+    // in the folder used last.
+    memo1()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memo1(), QStringLiteral("<!-- mine -->"));
+    QTest::mouseClick(control("BitBtn3"), Qt::LeftButton);
+    QCOMPARE(answers.asked.size(), 2);
+    QCOMPARE(answers.asked[1].proposedPath, QDir(first.path()).filePath(name));
+    QCOMPARE(FileBytes(second.filePath(u"b.page"_s)), (page + u"<!-- mine -->"_s).toUtf8());
+    QCOMPARE(result(), page + u"<!-- mine -->"_s);
+}
+
+void tst_Unit1::saveAsksBeforeReplacing_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("yes") << int(QMessageBox::Yes) << true;
+    QTest::newRow("no") << int(QMessageBox::No) << false;
+}
+
+void tst_Unit1::saveAsksBeforeReplacing()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"go.php"_s);
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("my own page\n");
+    old.close();
+
+    SaveAnswers answers;
+    answers.paths = {path};
+    answers.boxAnswer = QMessageBox::StandardButton(answer);
+    edit2()->setText(u"http://b.example/"_s);
+    QTest::mouseClick(control("BitBtn3"), Qt::LeftButton);
+
+    QCOMPARE(answers.boxes.size(), 1);
+    QCOMPARE(answers.boxes[0].icon, QMessageBox::Question);
+    QVERIFY(answers.boxes[0].text.contains(path));
+    QCOMPARE(FileBytes(path), replaced ? Page(u"http://b.example/"_s).toUtf8() : QByteArray("my own page\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"go.php"_s});
+}
+
+void tst_Unit1::saveFailureIsReported()
+{
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(u"blocker"_s));
+    QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    const QString path = dir.filePath(u"blocker/go.php"_s);
+
+    SaveAnswers answers;
+    answers.paths = {path};
+    edit2()->setText(u"http://b.example/"_s);
+    const QString page = result();
+    QTest::mouseClick(control("BitBtn3"), Qt::LeftButton);
+
+    QCOMPARE(answers.boxes.size(), 1);
+    QCOMPARE(answers.boxes[0].icon, QMessageBox::Warning);
+    QVERIFY2(answers.boxes[0].text.startsWith(u"Could not save "_s + path + u":\n"_s),
+             qPrintable(answers.boxes[0].text));
+    QVERIFY(answers.boxes[0].text.size() > (u"Could not save "_s + path + u":\n."_s).size()); // with a reason
+    QCOMPARE(result(), page);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"blocker"_s});
+}
+
+void tst_Unit1::saveCancelledOrNothingToSave()
+{
+    SaveAnswers answers;
+    // Nothing generated yet: the user is told so, and no dialog opens.
+    QTest::mouseClick(control("BitBtn3"), Qt::LeftButton);
+    QCOMPARE(answers.boxes.size(), 1);
+    QCOMPARE(answers.boxes[0].icon, QMessageBox::Information);
+    QVERIFY(answers.asked.isEmpty());
+
+    // Cancelled: nothing written, nothing said.
+    edit2()->setText(u"http://b.example/"_s);
+    QTest::mouseClick(control("BitBtn3"), Qt::LeftButton);
+    QCOMPARE(answers.asked.size(), 1);
+    QCOMPARE(answers.boxes.size(), 1);
 }
 
 void tst_Unit1::scrollBarsFollowTheClientArea_data()
