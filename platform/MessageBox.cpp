@@ -1,26 +1,18 @@
 #include "MessageBox.h"
 
+#include "Hook.h"
+
 namespace brevasto {
-
-namespace {
-
-MessageBoxHook &Hook()
-{
-    static MessageBoxHook hook;
-    return hook;
-}
-
-} // namespace
 
 void SetMessageBoxHook(MessageBoxHook hook)
 {
-    Hook() = std::move(hook);
+    HookSlot<MessageBoxHook>() = std::move(hook);
 }
 
 QMessageBox::StandardButton ShowMessageBox(const MessageBoxRequest &request)
 {
-    if (Hook())
-        return Hook()(request);
+    if (HookSlot<MessageBoxHook>())
+        return HookSlot<MessageBoxHook>()(request);
 
     QMessageBox box(request.icon, request.caption, request.text, request.buttons);
     box.setWindowModality(Qt::ApplicationModal);

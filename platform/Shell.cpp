@@ -1,5 +1,7 @@
 #include "Shell.h"
 
+#include "Hook.h"
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 
@@ -14,27 +16,17 @@
 
 namespace brevasto {
 
-namespace {
-
-BrowserHook &Hook()
-{
-    static BrowserHook hook;
-    return hook;
-}
-
-} // namespace
-
 void SetBrowserHook(BrowserHook hook)
 {
-    Hook() = std::move(hook);
+    HookSlot<BrowserHook>() = std::move(hook);
 }
 
 #ifdef Q_OS_WIN
 
 void OpenInBrowser(const QString &address)
 {
-    if (Hook())
-        return Hook()(address);
+    if (HookSlot<BrowserHook>())
+        return HookSlot<BrowserHook>()(address);
     ShellExecuteA(nullptr, "open", address.toLocal8Bit().constData(), nullptr, "c:/", SW_SHOWNORMAL);
 }
 
@@ -70,8 +62,8 @@ bool OpenWithBrowserVariable(const QString &address)
 
 void OpenInBrowser(const QString &address)
 {
-    if (Hook())
-        return Hook()(address);
+    if (HookSlot<BrowserHook>())
+        return HookSlot<BrowserHook>()(address);
     if (!OpenWithBrowserVariable(address))
         QDesktopServices::openUrl(QUrl(address));
 }

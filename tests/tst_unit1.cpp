@@ -9,6 +9,7 @@
 #include "Shell.h"
 #include "Unit1.h"
 #include "WebAddresses.h"
+#include "WebLinkRows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -553,13 +554,7 @@ void tst_Unit1::accessKey()
 
 void tst_Unit1::webLinks_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("address");
-
-    QTest::newRow("Your Web Site") << "Label1" << QString::fromLatin1(brevasto::web::MakerSite);
-    QTest::newRow("Affiliate Link") << "Label2" << QString::fromLatin1(brevasto::web::ExampleAffiliateLink);
-    QTest::newRow("banner") << "Image1" << QString::fromLatin1(brevasto::web::ExampleAffiliateLink);
-    QTest::newRow("Help") << "BitBtn1" << QString::fromLatin1(brevasto::web::HelpPage);
+    AddWebLinkRows();
 }
 
 void tst_Unit1::webLinks()

@@ -6,6 +6,7 @@
 #include "JpegPicture.h"
 #include "Unit1.h"
 #include "WebAddresses.h"
+#include "WebLinkRows.h"
 
 #include <QtTest>
 
@@ -133,13 +134,7 @@ void tst_WebLinks::altHFromTheLinkField()
 
 void tst_WebLinks::clicks_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("address");
-
-    QTest::newRow("Your Web Site") << "Label1" << QString::fromLatin1(brevasto::web::MakerSite);
-    QTest::newRow("Affiliate Link") << "Label2" << QString::fromLatin1(brevasto::web::ExampleAffiliateLink);
-    QTest::newRow("banner") << "Image1" << QString::fromLatin1(brevasto::web::ExampleAffiliateLink);
-    QTest::newRow("Help") << "BitBtn1" << QString::fromLatin1(brevasto::web::HelpPage);
+    AddWebLinkRows();
 }
 
 void tst_WebLinks::clicks()
