@@ -152,7 +152,7 @@ void TForm1::BitBtn3Click(QObject *)
     if (QFileInfo::exists(path)
         && brevasto::ShowMessageBox(
                {caption, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(shown),
-                QMessageBox::Question, QMessageBox::Yes | QMessageBox::No})
+                QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
                != QMessageBox::Yes)
         return;
     m_saveFolder = QFileInfo(path).absolutePath();

@@ -16,6 +16,8 @@ QMessageBox::StandardButton ShowMessageBox(const MessageBoxRequest &request)
 
     QMessageBox box(request.icon, request.caption, request.text, request.buttons);
     box.setWindowModality(Qt::ApplicationModal);
+    if (request.defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(request.defaultButton);
     return QMessageBox::StandardButton(box.exec());
 }
 

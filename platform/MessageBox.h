@@ -13,6 +13,8 @@ struct MessageBoxRequest
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    // The button that Enter presses; Qt's choice when none is named.
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
 // Answers message boxes in place of the user: while a hook is set, no box is shown and

@@ -705,6 +705,7 @@ void tst_Unit1::saveAsksBeforeReplacing()
 
     QCOMPARE(answers.boxes.size(), 1);
     QCOMPARE(answers.boxes[0].icon, QMessageBox::Question);
+    QCOMPARE(answers.boxes[0].defaultButton, QMessageBox::No); // Enter keeps the old file
     QVERIFY(answers.boxes[0].text.contains(path));
     QCOMPARE(FileBytes(path), replaced ? Page(u"http://b.example/"_s).toUtf8() : QByteArray("my own page\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"go.php"_s});
