@@ -1,5 +1,5 @@
-// How long one edit of the link takes in the engine, for links of several lengths,
-// and how much of it is the visit of the 15000 buffer slots. Prints a table of
+// How long one edit of the link takes in the engine, for links of several lengths and
+// every page type, and how much of it is the visit of the 15000 buffer slots. Prints a table of
 // medians; every row is measured in the same run, rounds interleaved, so the ratios
 // hold even on a busy machine.
 
@@ -50,10 +50,24 @@ int main()
     const std::string placeholderLink = "http://a/" + std::string(8192, 'b') + "0url0";
 
     std::vector<Row> rows = {
-        {"page, 75-byte link", [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, shortLink)[0].size()); }, {}},
-        {"page, 8 KB link", [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, longLink)[0].size()); }, {}},
-        {"page, 8 KB link of $", [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, specialLink)[0].size()); }, {}},
-        {"page, 8 KB link + 0url0", [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, placeholderLink)[0].size()); }, {}},
+        {"php page, 75-byte link",
+         [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, shortLink)[0].size()); },
+         {}},
+        {"php page, 8 KB link",
+         [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, longLink)[0].size()); },
+         {}},
+        {"standard page, 8 KB link",
+         [&] { Keep(brevasto::MakePage(brevasto::PageType::Standard, longLink)[1].size()); },
+         {}},
+        {"java page, 8 KB link",
+         [&] { Keep(brevasto::MakePage(brevasto::PageType::Java, longLink)[1].size()); },
+         {}},
+        {"php page, 8 KB link of $",
+         [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, specialLink)[0].size()); },
+         {}},
+        {"php page, 8 KB link + 0url0",
+         [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, placeholderLink)[0].size()); },
+         {}},
         {"ReplaceInBuffer alone, 75 B",
          [&] {
              brevasto::LineBuffer[1] = R"(<?php $URL="0url0";)";
@@ -61,7 +75,9 @@ int main()
              Keep(brevasto::LineBuffer[1].size());
          },
          {}},
-        {"page, 1 MB link", [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, hugeLink)[0].size()); }, {}},
+        {"php page, 1 MB link",
+         [&] { Keep(brevasto::MakePage(brevasto::PageType::Php, hugeLink)[0].size()); },
+         {}},
     };
 
     constexpr int rounds = 301;
@@ -80,6 +96,8 @@ int main()
         const double median = Median(row.micros);
         std::printf("%-30s %14.1f %10.2f\n", row.name, median, median / base);
     }
-    std::printf("(%d rounds each, interleaved, each timed run right after an untimed one;\n ratio to the first row)\n", rounds);
+    std::printf("(%d rounds each, interleaved, each timed run right after an untimed one;\n ratio to the "
+                "first row)\n",
+                rounds);
     return 0;
 }
