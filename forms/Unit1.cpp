@@ -7,6 +7,7 @@
 #include "Page.h"
 #include "Shell.h"
 #include "WebAddresses.h"
+#include "WindowFrame.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -23,11 +24,6 @@ QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-// The outer size as designed, frame and title bar included, and the least client area
-// that shows every control without scroll bars.
-constexpr QSize DesignedOuterSize(610, 485);
-constexpr QSize ControlsExtent(601, 449);
 
 } // namespace
 
@@ -47,8 +43,10 @@ TForm1::TForm1(TForm1 *&reference)
          QStringLiteral("DejaVu Sans Condensed")});
     BitBtn1->setIcon(QIcon(QStringLiteral(":/resources/help.png")));
     BitBtn1->setIconSize(QSize(18, 18));
+    // A description's position is not applied to a top-level window; its size is kept
+    // for the whole window, frame included.
     move(253, 147);
-    resize(DesignedOuterSize);
+    brevasto::DesignedFrameSize::Install(this, QSize(610, 485), QSize(601, 449));
 
     // The initial texts are in place before the link field reports changes, so building
     // the window generates nothing.
@@ -81,20 +79,6 @@ TForm1::~TForm1()
 {
     if (m_reference == this)
         m_reference = nullptr;
-}
-
-bool TForm1::event(QEvent *event)
-{
-    // The frame is the window manager's, known only once the window is shown: then the
-    // client area is sized so that the whole window has its designed size, but never
-    // smaller than the controls.
-    if (!m_sized && (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)) {
-        const QSize frame = frameGeometry().size() - geometry().size();
-        if (event->type() == QEvent::WindowActivate)
-            m_sized = true;
-        resize((DesignedOuterSize - frame).expandedTo(ControlsExtent));
-    }
-    return QWidget::event(event);
 }
 
 void TForm1::FormCreate(QObject *)

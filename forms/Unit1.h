@@ -29,15 +29,11 @@ public:
     // Saves the result area's text as a file the user chooses.
     void BitBtn3Click(QObject *Sender);
 
-protected:
-    bool event(QEvent *event) override;
-
 private:
     std::optional<brevasto::PageType> CheckedPageType() const;
 
     TForm1 *&m_reference;
     QString m_saveFolder; // where the last page was saved, offered for the next one
-    bool m_sized = false;
 };
 
 // The one main window, from the moment it is allocated until it is destroyed.
