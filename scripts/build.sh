@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/deps.sh cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core
+scripts/deps.sh cmake g++ make qt6-base-dev qt6-qpa-plugins libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core
 cmake -S . -B build
 cmake --build build -j2
