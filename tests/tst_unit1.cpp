@@ -52,6 +52,7 @@ private slots:
     void bannerNeedsTheJpegKind();
     void tabCycle_data();
     void tabCycle();
+    void arrowsMoveTheCheck();
     void keyboardEntrySelectsTheField();
     void mouseEntryDoesNotSelect();
     void enterPressesTheFocusedButtonOnly();
@@ -469,6 +470,24 @@ void tst_Unit1::tabCycle()
     }
     std::reverse(back.begin(), back.end());
     QCOMPARE(back, expected);
+}
+
+void tst_Unit1::arrowsMoveTheCheck()
+{
+    // The keyboard's way through the group: the arrows check the next type, and the result
+    // follows at once.
+    edit2()->setText(u"http://b.example/"_s);
+    control("RadioButton1")->setFocus();
+    QTest::keyClick(control("RadioButton1"), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), control("RadioButton2"));
+    QVERIFY(control<QRadioButton>("RadioButton2")->isChecked());
+    QVERIFY(result().startsWith(u"<HTML><HEAD><TITLE>your-web-site"_s));
+    QTest::keyClick(control("RadioButton2"), Qt::Key_Down);
+    QVERIFY(control<QRadioButton>("RadioButton3")->isChecked());
+    QTest::keyClick(control("RadioButton3"), Qt::Key_Up);
+    QTest::keyClick(control("RadioButton2"), Qt::Key_Up);
+    QVERIFY(control<QRadioButton>("RadioButton1")->isChecked());
+    QCOMPARE(result(), Page(u"http://b.example/"_s));
 }
 
 void tst_Unit1::keyboardEntrySelectsTheField()
