@@ -94,7 +94,7 @@ int Batch(PageType type, const QString &csvPath, const QString &outPath, bool fo
     int written = 0;
     int failed = 0;
     const auto reject = [&failed](int line, const QString &why) {
-        Say(stderr, QStringLiteral("%1: line %2: %3").arg(QStringLiteral("brevasto")).arg(line).arg(why));
+        Say(stderr, QStringLiteral("brevasto: line %1: %2").arg(line).arg(why));
         ++failed;
     };
     for (qsizetype i = 0; i < records.size(); ++i) {

@@ -2,7 +2,7 @@
 
 #include "MessageBox.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QFileInfo>
 
 #include <new>

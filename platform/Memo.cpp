@@ -21,6 +21,22 @@ QStringList RawLines(const QTextDocument *document)
     return lines;
 }
 
+// Whether the text ends with a line break, so that the next line goes right at its end.
+// Only the last block is looked at: this runs for every line of every new page.
+bool EndsWithBreak(const QTextDocument *document)
+{
+    const QString last = document->lastBlock().text();
+    return last.isEmpty() || last.endsWith(QChar::LineSeparator);
+}
+
+// Turns the line separators of Qt's text document into CR LF.
+QString WithCrLf(QString text)
+{
+    text.replace(QChar::ParagraphSeparator, CrLf);
+    text.replace(QChar::LineSeparator, CrLf);
+    return text;
+}
+
 } // namespace
 
 MemoLines::MemoLines(QPlainTextEdit *edit)
@@ -46,7 +62,7 @@ void MemoLines::clear()
 void MemoLines::append(const QString &line)
 {
     QTextDocument *document = m_edit->document();
-    const bool endsWithBreak = RawLines(document).last().isEmpty();
+    const bool endsWithBreak = EndsWithBreak(document);
 
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
@@ -61,17 +77,10 @@ QString MemoLines::text() const
     return RawLines(m_edit->document()).join(CrLf);
 }
 
-QString Memo::withCrLf(QString text)
-{
-    text.replace(QChar::ParagraphSeparator, CrLf);
-    text.replace(QChar::LineSeparator, CrLf);
-    return text;
-}
-
 QMimeData *Memo::createMimeDataFromSelection() const
 {
     auto *data = new QMimeData;
-    data->setText(withCrLf(textCursor().selectedText()));
+    data->setText(WithCrLf(textCursor().selectedText()));
     return data;
 }
 

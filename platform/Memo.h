@@ -45,9 +45,6 @@ public:
 
     MemoLines lines() { return MemoLines(this); }
 
-    // Turns the line separators of Qt's text document into CR LF.
-    static QString withCrLf(QString text);
-
 protected:
     QMimeData *createMimeDataFromSelection() const override;
 };
